@@ -4,6 +4,7 @@
 // next row. Row 0 is the top line; column 0 the left edge.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 inline constexpr std::int32_t ALTURA = 256;
@@ -17,6 +18,12 @@ void inicializarimg();
 
 // Makes every byte of the picture 0, and prints nothing.
 void limparimg();
+
+// The byte where the pixel (linha, coluna) starts, from the start of the picture. For
+// 32-bit coordinates it never overflows; it may lie outside the picture.
+constexpr std::int64_t enderecopixel(std::int64_t linha, std::int64_t coluna) {
+    return (linha * LARGURA + coluna) * CANAIS;
+}
 
 // Stores the colour of the pixel at the flat address of (linha, coluna); a pair whose
 // address falls outside the picture is ignored. Every pair of 32-bit values is safe.
