@@ -129,6 +129,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Segmento{"point", 7, 7, 7, 7, 7, 7, 7, 7},
                     // Samples between 0 and -1 truncate toward zero, not down to -1.
                     Segmento{"leftward_to_minus_one", 1, 0, 1, -1, 1, 1, 0, 0},
+                    // Segments that leave the picture keep the part inside it.
+                    Segmento{"rightward_off_the_end", 255, 250, 255, 260, 255, 255, 250, 255},
+                    Segmento{"leftward_off_the_start", 0, 5, 0, -5, 0, 0, 0, 5},
                     // The house's floor: columns 427 down to 339 of row 0 land on row 1.
                     Segmento{"leftward_past_the_edge", 0, 427, 0, 339, 1, 1, 83, 171}),
     [](const testing::TestParamInfo<Segmento>& info) { return std::string(info.param.nome); });
