@@ -4,7 +4,6 @@
 // next row. Row 0 is the top line; column 0 the left edge.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 inline constexpr std::int32_t ALTURA = 256;
